@@ -1,0 +1,20 @@
+// Load profile data: fills the profile table with the rows of the kind named in the hidden
+// kind field and shows the kind's standard. Any failure (missing, unreadable, damaged or
+// empty file) ends in the same place: the no-data notice and the six missing-data rows.
+// No row is selected afterwards, and the results are not recalculated.
+#pragma once
+
+#include "runtime/window_ops.h"
+
+#include <string>
+#include <string_view>
+
+namespace data {
+
+void loadProfileData(rt::WindowOps& ops, std::string_view runDir);
+
+// GBK texts of the failure case.
+std::string noDataNotice();
+const std::vector<rt::TableRow>& missingDataRows();
+
+}  // namespace data

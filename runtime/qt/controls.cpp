@@ -1,0 +1,383 @@
+#include "runtime/qt/controls.h"
+
+#include "runtime/qt/gbk_qt.h"
+#include "runtime/qt/top_window.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace rt {
+
+void raiseControlEvent(QWidget* control, Event event)
+{
+    if (auto* top = dynamic_cast<TopWindow*>(control->window()))
+        top->raiseEvent(control->objectName().toStdString(), event);
+}
+
+Frame::Frame(QWidget* parent, Shape shape, QColor background, QColor line, QColor fill)
+    : QWidget(parent), m_shape(shape), m_background(background), m_line(line), m_fill(fill)
+{
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    if (m_shape == Shape::Rectangle) {
+        painter.fillRect(rect(), m_fill);
+        painter.setPen(m_line);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        painter.setPen(m_line);
+        painter.drawLine(0, 0, width() - 1, 0);
+    }
+}
+
+void Frame::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        startWindowDrag(window());
+}
+
+TransparentLabel::TransparentLabel(QWidget* parent, QColor textColour, Qt::Alignment alignment,
+                                   bool engraved)
+    : QWidget(parent), m_textColour(textColour), m_alignment(alignment), m_engraved(engraved)
+{
+}
+
+void TransparentLabel::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    update();  // without a background of our own, this repaints what lies under the label
+}
+
+void TransparentLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    const int flags = static_cast<int>(m_alignment | Qt::AlignVCenter) | Qt::TextSingleLine;
+    if (m_engraved) {
+        painter.setPen(Qt::white);
+        painter.drawText(rect().translated(1, 1), flags, m_caption);
+    }
+    painter.setPen(m_textColour);
+    painter.drawText(rect(), flags, m_caption);
+}
+
+void TransparentLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        raiseControlEvent(this, Event::LeftButtonPressed);
+}
+
+void TransparentLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        raiseControlEvent(this, Event::DoubleClicked);
+}
+
+EditBox::EditBox(QWidget* parent, InputMode mode) : QLineEdit(parent), m_mode(mode)
+{
+    setReadOnly(mode == InputMode::ReadOnly);
+    connect(this, &QLineEdit::textEdited, this,
+            [this] { raiseControlEvent(this, Event::ContentChanged); });
+}
+
+void EditBox::writeContent(const QString& text)
+{
+    setText(text);
+    raiseControlEvent(this, Event::ContentChanged);
+}
+
+void EditBox::setSelectionStart(int start)
+{
+    if (start < 0) {
+        end(false);
+        return;
+    }
+    const int length = selectedText().size();
+    setSelection(start, length);
+}
+
+void EditBox::setSelectionLength(int length)
+{
+    if (length < 0) {
+        setSelection(0, text().size());
+        return;
+    }
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    setSelection(start, length);
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    // Shortcuts (Ctrl+V, Ctrl+C...) and control characters pass: pasted text is not filtered.
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (!shortcut && !typed.isEmpty()) {
+        for (const char32_t ch : typed.toUcs4()) {
+            if (!acceptsTypedCharacter(m_mode, ch)) {
+                event->accept();
+                return;
+            }
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    raiseControlEvent(this, Event::GotFocus);
+}
+
+void EditBox::focusOutEvent(QFocusEvent* event)
+{
+    const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+    QLineEdit::focusOutEvent(event);
+    if (m_mode == InputMode::Double || m_mode == InputMode::Single ||
+        m_mode == InputMode::ShortInteger) {
+        const QString rewritten = fromGbk(rewriteOnFocusLoss(m_mode, toGbk(text())));
+        if (rewritten != text()) {
+            writeContent(rewritten);
+            setCursorPosition(std::min<int>(caret, text().size()));
+        }
+    }
+    raiseControlEvent(this, Event::LostFocus);
+}
+
+MultiLineEdit::MultiLineEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void MultiLineEdit::writeContent(const QString& text)
+{
+    setPlainText(text);
+    raiseControlEvent(this, Event::ContentChanged);
+}
+
+void MultiLineEdit::appendAtEnd(const QString& text)
+{
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    // CR LF ends a line in the notes; the document wants a single line break.
+    QString normalised = text;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    cursor.insertText(normalised);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+void MultiLineEdit::setSelectionStart(int start)
+{
+    QTextCursor cursor(document());
+    if (start < 0)
+        cursor.movePosition(QTextCursor::End);
+    else
+        cursor.setPosition(std::min(start, document()->characterCount() - 1));
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+PictureButton::PictureButton(QWidget* parent, std::array<QPixmap, 3> faces)
+    : QAbstractButton(parent), m_faces(std::move(faces))
+{
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QAbstractButton::clicked, this,
+            [this] { raiseControlEvent(this, Event::Clicked); });
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPixmap& face = isDown() ? m_faces[2] : underMouse() ? m_faces[1] : m_faces[0];
+    painter.drawPixmap(rect(), face);
+}
+
+void PictureButton::enterEvent(QEnterEvent* event)
+{
+    QAbstractButton::enterEvent(event);
+    update();
+}
+
+void PictureButton::leaveEvent(QEvent* event)
+{
+    QAbstractButton::leaveEvent(event);
+    update();
+}
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setInsertPolicy(QComboBox::InsertAtBottom);
+    connect(this, &QComboBox::activated, this,
+            [this] { raiseControlEvent(this, Event::ItemSelected); });
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& caption) : QCheckBox(caption, parent)
+{
+    connect(this, &QAbstractButton::clicked, this,
+            [this] { raiseControlEvent(this, Event::Clicked); });
+}
+
+void TableModel::setHeaders(std::vector<QString> headers)
+{
+    m_headers = std::move(headers);
+}
+
+int TableModel::appendRow()
+{
+    const int row = static_cast<int>(m_rows.size());
+    beginInsertRows({}, row, row);
+    m_rows.emplace_back();
+    endInsertRows();
+    return row;
+}
+
+void TableModel::appendRows(std::vector<std::array<QString, 4>> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = static_cast<int>(m_rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    if (m_rows.empty())
+        m_rows = std::move(rows);
+    else
+        m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+void TableModel::setCell(int row, int column, const QString& text)
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
+        return;
+    m_rows[row][column] = text;
+    emit dataChanged(index(row, column), index(row, column));
+}
+
+QString TableModel::cell(int row, int column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
+        return {};
+    return m_rows[row][column];
+}
+
+void TableModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    endResetModel();
+}
+
+int TableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int TableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_headers.size());
+}
+
+QVariant TableModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.column() >= 4)
+        return {};
+    return m_rows[index.row()][index.column()];
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < static_cast<int>(m_headers.size()))
+        return m_headers[section];
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    return {};
+}
+
+ReportListView::ReportListView(QWidget* parent,
+                               const std::vector<std::pair<QString, int>>& columns)
+    : QTableView(parent), m_model(new TableModel(this))
+{
+    std::vector<QString> headers;
+    for (const auto& column : columns)
+        headers.push_back(column.first);
+    m_model->setHeaders(std::move(headers));
+    setModel(m_model);
+    setShowGrid(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(18);
+    verticalHeader()->setMinimumSectionSize(18);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i)
+        setColumnWidth(i, columns[i].second);
+    // The highlight stays visible when the list loses the focus.
+    QPalette colours = palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    setPalette(colours);
+}
+
+int ReportListView::firstSelectedRow() const
+{
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    int first = -1;
+    for (const QModelIndex& index : selected)
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    return first;
+}
+
+void ReportListView::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        clearSelection();
+        return;
+    }
+    selectionModel()->select(m_model->index(row, 0),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ReportListView::mousePressEvent(QMouseEvent* event)
+{
+    const int before = currentIndex().row();
+    QTableView::mousePressEvent(event);
+    raiseIfFocusedRowChanged(before);
+}
+
+void ReportListView::keyPressEvent(QKeyEvent* event)
+{
+    const int before = currentIndex().row();
+    QTableView::keyPressEvent(event);
+    raiseIfFocusedRowChanged(before);
+}
+
+void ReportListView::raiseIfFocusedRowChanged(int before)
+{
+    const int after = currentIndex().row();
+    if (after >= 0 && after != before)
+        raiseControlEvent(this, Event::CurrentRowChanged);
+}
+
+}  // namespace rt

@@ -1,0 +1,32 @@
+#include "runtime/split_text.h"
+
+namespace rt {
+
+std::vector<std::string> splitText(std::string_view text, std::string_view delimiter)
+{
+    std::vector<std::string> pieces;
+    if (text.empty())
+        return pieces;
+    if (delimiter.empty()) {
+        pieces.emplace_back(text);
+        return pieces;
+    }
+    std::size_t pieceStart = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.compare(i, delimiter.size(), delimiter) == 0) {
+            pieces.emplace_back(text.substr(pieceStart, i - pieceStart));
+            i += delimiter.size();
+            pieceStart = i;
+        } else if (static_cast<unsigned char>(text[i]) >= 0x80) {
+            i += 2;  // a two-byte character; a lone lead byte at the end just ends the text
+        } else {
+            ++i;
+        }
+    }
+    if (pieceStart < text.size())
+        pieces.emplace_back(text.substr(pieceStart));
+    return pieces;
+}
+
+}  // namespace rt
