@@ -79,7 +79,15 @@ void Application::start()
     for (const ui::WindowLayout* layout : {&ui::kMainWindowLayout, &ui::kLogWindowLayout}) {
         m_runtime.registerWindow(
             layout->id,
-            [this, layout](rt::QtRuntime&) { return ui::buildWindow(*layout, m_runtime.eventSink()); },
+            [layout](rt::QtRuntime& runtime) {
+                // Through the runtime's current sink, so a test can listen in.
+                return ui::buildWindow(*layout, [&runtime](rt::WindowId window,
+                                                           std::string_view control,
+                                                           rt::Event event) {
+                    if (runtime.eventSink())
+                        runtime.eventSink()(window, control, event);
+                });
+            },
             layoutGeometry(*layout), layout->alwaysOnTop);
     }
     m_runtime.loadWindow(rt::WindowId::Main);

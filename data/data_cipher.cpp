@@ -64,7 +64,8 @@ std::array<std::uint8_t, 8> desKeyFromPassword(std::string_view password)
 std::string sealDataFile(std::string_view plaintext, std::string_view password)
 {
     // The prefix is a signed 32-bit length; a longer plaintext has no container.
-    if (plaintext.empty() || plaintext.size() > std::size_t(std::numeric_limits<std::int32_t>::max()))
+    constexpr auto kMaxLength = std::size_t(std::numeric_limits<std::int32_t>::max());
+    if (plaintext.empty() || plaintext.size() > kMaxLength)
         return {};
     const std::size_t length = plaintext.size();
     const std::size_t size = (kPrefixSize + length + kBlockSize - 1) / kBlockSize * kBlockSize;
@@ -101,12 +102,13 @@ std::string openDataFile(std::string_view container, std::string_view password)
     if (wanted + kPrefixSize > size || size >= wanted + kPrefixSize + kBlockSize)
         return {};
 
-    // Deciphered straight into place: block k lands at k * 8 - 4, the last one cut to fit.
+    // Deciphered straight into place: the block at offset `at` lands at `at - 4`, and the
+    // last one, which holds the padding, is cut to fit.
     std::string plain(static_cast<std::size_t>(length), '\0');
-    const std::size_t head = std::min(kBlockSize - kPrefixSize, plain.size());
-    std::memcpy(plain.data(), first + kPrefixSize, head);
+    std::memcpy(plain.data(), first + kPrefixSize,
+                std::min(kBlockSize - kPrefixSize, plain.size()));
     std::size_t at = kBlockSize;
-    for (; at + kBlockSize <= size && at - kPrefixSize + kBlockSize <= plain.size(); at += kBlockSize)
+    for (; at + kPrefixSize <= plain.size(); at += kBlockSize)
         storeBlock(des.decrypt(loadBlock(container.data() + at)), plain.data() + at - kPrefixSize);
     if (at < size) {
         char last[kBlockSize];

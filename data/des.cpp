@@ -73,7 +73,7 @@ constexpr std::uint64_t bitOf(std::uint64_t value, int number, int width)
 // groups lie whole in the bytes of the half (groups 2, 4, 6, 8) or of the half rotated
 // right by four (groups 1, 3, 5, 7), so E costs a rotation and four masks.
 //
-// kSpBoxes[i][g] = S-box i+1 on group g, put in place, through P, rotated left by one: the
+// kSp.box[i][g] = S-box i+1 on group g, put in place, through P, rotated left by one: the
 // whole of f for one group, and the eight entries of a round simply OR together.
 struct SpBoxes {
     std::uint32_t box[8][64];

@@ -66,7 +66,7 @@ std::string readFile(std::string_view gbkPath)
         return std::string();
     // Non-blocking, so that a FIFO in the data folder cannot hang the program; anything
     // but a regular file is then refused.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.get() < 0)
         return std::string();
     struct stat info {};

@@ -37,6 +37,13 @@ QFont songFont(int pixelSize, bool bold)
     return font;
 }
 
+QtRuntime::~QtRuntime()
+{
+    m_closing = true;
+    for (Slot& s : m_slots)
+        delete s.open.data();
+}
+
 void QtRuntime::registerWindow(WindowId window, WindowFactory factory, QRect layoutGeometry,
                                bool alwaysOnTop)
 {
@@ -78,7 +85,7 @@ void QtRuntime::loadWindow(WindowId id)
                      size.height());
     QObject::connect(top, &QObject::destroyed, qApp, [this] {
         // The process ends when its last window has gone, the log window included.
-        if (!slot(WindowId::Main).open && !slot(WindowId::Log).open)
+        if (!m_closing && !slot(WindowId::Main).open && !slot(WindowId::Log).open)
             QCoreApplication::exit(0);
     });
 

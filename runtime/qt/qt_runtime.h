@@ -21,6 +21,11 @@ public:
     // Builds the window with all its controls, hidden, sized and placed from its layout.
     using WindowFactory = std::function<TopWindow*(QtRuntime& runtime)>;
 
+    QtRuntime() = default;
+    ~QtRuntime() override;  // closes the windows still open
+    QtRuntime(const QtRuntime&) = delete;
+    QtRuntime& operator=(const QtRuntime&) = delete;
+
     void registerWindow(WindowId window, WindowFactory factory, QRect layoutGeometry,
                         bool alwaysOnTop);
     void setEventSink(EventSink sink) { m_sink = std::move(sink); }
@@ -74,6 +79,7 @@ private:
     std::array<Slot, 2> m_slots;
     EventSink m_sink;
     std::function<void()> m_exitRoutine;
+    bool m_closing = false;
 };
 
 // The Song-style face the layouts ask for ("宋体"/SimSun), falling back to the Song faces

@@ -7,11 +7,40 @@
 #include <QWindow>
 
 namespace rt {
+namespace {
+
+// Where the left button last went down, in screen coordinates: a drag started from a press
+// handler follows the mouse from there.
+QPoint g_lastPress;
+
+class PressTracker : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick)
+            g_lastPress = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        return false;
+    }
+};
+
+void trackPresses()
+{
+    static PressTracker* tracker = [] {
+        auto* created = new PressTracker;
+        qApp->installEventFilter(created);
+        return created;
+    }();
+    Q_UNUSED(tracker);
+}
+
+}  // namespace
 
 TopWindow::TopWindow(WindowId id, EventSink sink, QPixmap background, bool dragAnywhere)
     : QWidget(nullptr), m_id(id), m_sink(std::move(sink)), m_background(std::move(background)),
       m_dragAnywhere(dragAnywhere)
 {
+    trackPresses();
 }
 
 void TopWindow::raiseEvent(std::string_view control, Event event)
@@ -153,9 +182,10 @@ void startWindowDrag(QWidget* window)
     QWindow* handle = window->windowHandle();
     if (handle && handle->startSystemMove())
         return;
-    if (window->findChild<DragFollower*>(QString(), Qt::FindDirectChildrenOnly))
-        return;
-    new DragFollower(window, QCursor::pos() - window->pos());
+    static QPointer<DragFollower> following;
+    if (following)
+        return;  // one drag at a time
+    following = new DragFollower(window, g_lastPress - window->pos());
 }
 
 }  // namespace rt
