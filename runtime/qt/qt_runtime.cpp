@@ -83,9 +83,14 @@ void QtRuntime::loadWindow(WindowId id)
     top->setGeometry(screen.x() + (screen.width() - size.width()) / 2,
                      screen.y() + (screen.height() - size.height()) / 2, size.width(),
                      size.height());
-    QObject::connect(top, &QObject::destroyed, qApp, [this] {
-        // The process ends when its last window has gone, the log window included.
-        if (!m_closing && !slot(WindowId::Main).open && !slot(WindowId::Log).open)
+    QObject::connect(top, &QObject::destroyed, qApp, [this](QObject* gone) {
+        // The process ends when its last window has gone, the log window included. (A
+        // widget announces its destruction before its guards are cleared.)
+        const auto stillOpen = [&](WindowId id) {
+            const QObject* open = slot(id).open.data();
+            return open && open != gone;
+        };
+        if (!m_closing && !stillOpen(WindowId::Main) && !stillOpen(WindowId::Log))
             QCoreApplication::exit(0);
     });
 

@@ -73,7 +73,14 @@ public:
     explicit Harness(const RunDir& runDir) : m_app(std::make_unique<app::Application>(runDir.gbkPath()))
     {
     }
-    void start() { m_app->start(); }
+    // Starts the program and makes its window the active one, so that focus moves (and
+    // the fields' rewrite on losing it) happen as they do for a user.
+    void start()
+    {
+        m_app->start();
+        window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window()));
+    }
     rt::QtRuntime& runtime() { return m_app->runtime(); }
     QWidget* window(rt::WindowId id = rt::WindowId::Main) { return runtime().window(id); }
 
