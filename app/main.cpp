@@ -7,6 +7,9 @@
 int main(int argc, char* argv[])
 {
     QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kalvon-五金"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0.0"));
+    QApplication::setDesktopFileName(QStringLiteral("kalvon"));
     app::Application application(rt::runDirectory());
     application.start();
     QApplication::exec();
