@@ -6,7 +6,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QApplication>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyledItemDelegate>
 #include <QScrollBar>
 
 namespace rt {
@@ -214,8 +217,44 @@ void PictureButton::leaveEvent(QEvent* event)
     update();
 }
 
+namespace {
+
+// The desktop style shows a combo box's list over the box, as a menu that ignores the
+// number of visible items; the kind selector drops its list below itself instead.
+class ListBelowStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == QStyle::SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Each row of the dropped list two pixels taller than its font needs.
+class SpacedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(QFontMetrics(option.font).height() + 2);
+        return size;
+    }
+};
+
+}  // namespace
+
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
+    setItemDelegate(new SpacedRowDelegate(this));
+    static auto* listBelow = [] {
+        auto* style = new ListBelowStyle;
+        style->setParent(qApp);
+        return style;
+    }();
+    setStyle(listBelow);
     setEditable(false);
     setInsertPolicy(QComboBox::InsertAtBottom);
     connect(this, &QComboBox::activated, this,
