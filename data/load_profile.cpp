@@ -37,16 +37,37 @@ const std::vector<rt::TableRow>& missingDataRows()
     return rows;
 }
 
+bool kindFileStaysInside(std::string_view runDir, std::string_view kind)
+{
+    // Judged on the path as it is opened: decoded from GBK, where a backslash is a separator
+    // but a trail byte 0x5C is not. The folder's part decodes the same in both paths, as it
+    // ends in an ASCII backslash.
+    const std::string folder = rt::nativePath(configFilePath(runDir, ""));
+    const std::string path = rt::nativePath(profileFilePath(runDir, kind));
+    if (path.compare(0, folder.size(), folder) != 0)
+        return false;
+    std::string_view rest = std::string_view(path).substr(folder.size());
+    while (!rest.empty()) {
+        const std::size_t slash = rest.find('/');
+        if (rest.substr(0, slash) == "..")
+            return false;
+        rest.remove_prefix(slash == std::string_view::npos ? rest.size() : slash + 1);
+    }
+    return true;
+}
+
 void loadProfileData(rt::WindowOps& ops, std::string_view runDir)
 {
     using rt::WindowId;
     const std::string kind = ops.readText(WindowId::Main, "Verrant", rt::prop::kContent);
-    const std::string container = rt::readFile(profileFilePath(runDir, kind));
+    const std::string container = kindFileStaysInside(runDir, kind)
+                                      ? rt::readFile(profileFilePath(runDir, kind))
+                                      : std::string();
     std::vector<ProfileRow> rows = parseProfile(openDataFile(container, kDataFilePassword));
 
     // Every load empties the table first, so nothing of an earlier kind survives a failure.
     ops.deleteAllItems(WindowId::Main, "显示数据");
-    ops.appendRows(WindowId::Main, "显示数据", rows);
+    ops.appendRows(WindowId::Main, "显示数据", std::move(rows));
 
     const std::string section = ops.readText(WindowId::Main, "Verrant", rt::prop::kContent);
     static const std::string kStandardKey = rt::utf8ToGbk("标准");

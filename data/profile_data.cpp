@@ -18,12 +18,12 @@ std::vector<ProfileRow> parseProfile(std::string_view plaintext)
 {
     const std::string_view text = plaintext.substr(0, plaintext.find('\0'));
     std::vector<ProfileRow> rows;
-    for (const std::string& line : rt::splitText(text, "\r\n")) {
-        std::vector<std::string> fields = rt::splitText(line, "//");
+    for (const std::string_view line : rt::splitTextViews(text, "\r\n")) {
+        const std::vector<std::string_view> fields = rt::splitTextViews(line, "//");
         if (fields.size() < 4)
             continue;
-        rows.push_back({std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
-                        std::move(fields[3])});
+        rows.push_back({std::string(fields[0]), std::string(fields[1]), std::string(fields[2]),
+                        std::string(fields[3])});
     }
     return rows;
 }

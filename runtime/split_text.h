@@ -17,4 +17,7 @@ namespace rt {
 //   splitText("1////x", "//")     -> {"1", "", "x"}
 std::vector<std::string> splitText(std::string_view text, std::string_view delimiter);
 
+// The same pieces as views into the text, for readers that keep only some of them.
+std::vector<std::string_view> splitTextViews(std::string_view text, std::string_view delimiter);
+
 }  // namespace rt

@@ -73,7 +73,7 @@ public:
     // Appends whole rows at once: the same as insertItem and setItemText cell by cell,
     // without paying for each step when a table has many thousands of rows.
     virtual void appendRows(WindowId window, std::string_view control,
-                            const std::vector<TableRow>& rows) = 0;
+                            std::vector<TableRow> rows) = 0;
 
     virtual void setClipboardText(std::string_view text) = 0;
     virtual void endProgram() = 0;

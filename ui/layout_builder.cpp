@@ -1,5 +1,6 @@
 #include "ui/layout_builder.h"
 
+#include "runtime/gbk.h"
 #include "runtime/qt/controls.h"
 #include "ui/main_window_layout.h"
 
@@ -110,17 +111,16 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
         return combo;
     }
     case Kind::ListView: {
-        auto* list = new rt::ReportListView(parent, {{QStringLiteral("序号"), 39},
-                                                     {QStringLiteral("型号"), 142},
-                                                     {QStringLiteral("kg/m等"), 60},
-                                                     {QStringLiteral("其它"), 81}});
-        list->setFont(fontOf(style));
-        list->horizontalHeader()->setFont(fontOf(style));
+        auto* list = new rt::ReportListView(parent, fontOf(style),
+                                            {{QStringLiteral("序号"), 39},
+                                             {QStringLiteral("型号"), 142},
+                                             {QStringLiteral("kg/m等"), 60},
+                                             {QStringLiteral("其它"), 81}});
         paintFieldColours(list, style);
-        std::vector<std::array<QString, 4>> samples;
+        std::vector<rt::TableRow> samples;
         for (const auto& sample : kProfileTableSampleRows)
-            samples.push_back({QString::fromUtf8(sample[0]), QString::fromUtf8(sample[1]),
-                               QString::fromUtf8(sample[2]), QString::fromUtf8(sample[3])});
+            samples.push_back({rt::utf8ToGbk(sample[0]), rt::utf8ToGbk(sample[1]),
+                               rt::utf8ToGbk(sample[2]), rt::utf8ToGbk(sample[3])});
         list->rows()->appendRows(std::move(samples));
         return list;
     }

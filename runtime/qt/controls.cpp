@@ -281,7 +281,7 @@ int TableModel::appendRow()
     return row;
 }
 
-void TableModel::appendRows(std::vector<std::array<QString, 4>> rows)
+void TableModel::appendRows(std::vector<TableRow> rows)
 {
     if (rows.empty())
         return;
@@ -295,19 +295,25 @@ void TableModel::appendRows(std::vector<std::array<QString, 4>> rows)
     endInsertRows();
 }
 
-void TableModel::setCell(int row, int column, const QString& text)
+void TableModel::setCell(int row, int column, std::string text)
 {
     if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
         return;
-    m_rows[row][column] = text;
+    m_rows[row][column] = std::move(text);
     emit dataChanged(index(row, column), index(row, column));
+}
+
+const std::string& TableModel::gbkCell(int row, int column) const
+{
+    static const std::string kNone;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
+        return kNone;
+    return m_rows[row][column];
 }
 
 QString TableModel::cell(int row, int column) const
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= 4)
-        return {};
-    return m_rows[row][column];
+    return fromGbk(gbkCell(row, column));
 }
 
 void TableModel::clear()
@@ -332,7 +338,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.column() >= 4)
         return {};
-    return m_rows[index.row()][index.column()];
+    return fromGbk(m_rows[index.row()][index.column()]);
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -345,10 +351,14 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
     return {};
 }
 
-ReportListView::ReportListView(QWidget* parent,
+ReportListView::ReportListView(QWidget* parent, const QFont& font,
                                const std::vector<std::pair<QString, int>>& columns)
     : QTableView(parent), m_model(new TableModel(this))
 {
+    // The font first: a header given its model before its font sizes its sections in the
+    // default face, loading fonts only to drop them.
+    setFont(font);
+    horizontalHeader()->setFont(font);
     std::vector<QString> headers;
     for (const auto& column : columns)
         headers.push_back(column.first);

@@ -117,14 +117,17 @@ public:
     CheckBox(QWidget* parent, const QString& caption);
 };
 
-// The rows of the report list view: four text columns, appended and cleared in bulk.
+// The rows of the report list view: four text columns, appended and cleared in bulk. Cells
+// stay the GBK texts the logic handed over; only the cells on screen are ever converted,
+// so a table of 100,000 rows costs no more to show than one screenful.
 class TableModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
     void setHeaders(std::vector<QString> headers);
     int appendRow();
-    void appendRows(std::vector<std::array<QString, 4>> rows);
-    void setCell(int row, int column, const QString& text);
+    void appendRows(std::vector<TableRow> rows);
+    void setCell(int row, int column, std::string text);
+    const std::string& gbkCell(int row, int column) const;  // "" for a missing cell
     QString cell(int row, int column) const;
     void clear();
 
@@ -135,7 +138,7 @@ public:
 
 private:
     std::vector<QString> m_headers;
-    std::vector<std::array<QString, 4>> m_rows;
+    std::vector<TableRow> m_rows;
 };
 
 // Grid, whole-row single selection, fixed 18-pixel rows, headers that neither sort nor
@@ -143,7 +146,8 @@ private:
 // the focused row.
 class ReportListView : public QTableView {
 public:
-    ReportListView(QWidget* parent, const std::vector<std::pair<QString, int>>& columns);
+    ReportListView(QWidget* parent, const QFont& font,
+                   const std::vector<std::pair<QString, int>>& columns);
     TableModel* rows() const { return m_model; }
     int firstSelectedRow() const;
     void selectRow(int row);

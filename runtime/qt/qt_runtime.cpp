@@ -83,15 +83,17 @@ void QtRuntime::loadWindow(WindowId id)
     top->setGeometry(screen.x() + (screen.width() - size.width()) / 2,
                      screen.y() + (screen.height() - size.height()) / 2, size.width(),
                      size.height());
-    QObject::connect(top, &QObject::destroyed, qApp, [this](QObject* gone) {
-        // The process ends when its last window has gone, the log window included. (A
-        // widget announces its destruction before its guards are cleared.)
-        const auto stillOpen = [&](WindowId id) {
-            const QObject* open = slot(id).open.data();
-            return open && open != gone;
-        };
-        if (!m_closing && !stillOpen(WindowId::Main) && !stillOpen(WindowId::Log))
-            QCoreApplication::exit(0);
+    QObject::connect(top, &QObject::destroyed, &m_connections, [this] {
+        // The process ends when its last window has gone, the log window included. Looked
+        // at once the window is wholly gone: while it announces its destruction it is no
+        // longer a TopWindow, and its guard is not yet cleared.
+        QMetaObject::invokeMethod(
+            &m_connections,
+            [this] {
+                if (!m_closing && !slot(WindowId::Main).open && !slot(WindowId::Log).open)
+                    QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
     });
 
     QPointer<TopWindow> alive(top);
@@ -356,13 +358,13 @@ void QtRuntime::setItemText(WindowId window, std::string_view control, int row, 
                             std::string_view text)
 {
     if (ReportListView* list = listView(*this, window, control))
-        list->rows()->setCell(row, column, fromGbk(text));
+        list->rows()->setCell(row, column, std::string(text));
 }
 
 std::string QtRuntime::getItemText(WindowId window, std::string_view control, int row, int column)
 {
     ReportListView* list = listView(*this, window, control);
-    return list ? toGbk(list->rows()->cell(row, column)) : std::string();
+    return list ? list->rows()->gbkCell(row, column) : std::string();
 }
 
 int QtRuntime::getItemCount(WindowId window, std::string_view control)
@@ -378,16 +380,10 @@ void QtRuntime::deleteAllItems(WindowId window, std::string_view control)
 }
 
 void QtRuntime::appendRows(WindowId window, std::string_view control,
-                           const std::vector<TableRow>& rows)
+                           std::vector<TableRow> rows)
 {
-    ReportListView* list = listView(*this, window, control);
-    if (!list)
-        return;
-    std::vector<std::array<QString, 4>> converted;
-    converted.reserve(rows.size());
-    for (const TableRow& row : rows)
-        converted.push_back({fromGbk(row[0]), fromGbk(row[1]), fromGbk(row[2]), fromGbk(row[3])});
-    list->rows()->appendRows(std::move(converted));
+    if (ReportListView* list = listView(*this, window, control))
+        list->rows()->appendRows(std::move(rows));
 }
 
 void QtRuntime::setClipboardText(std::string_view text)

@@ -56,7 +56,7 @@ public:
     int getItemCount(WindowId window, std::string_view control) override;
     void deleteAllItems(WindowId window, std::string_view control) override;
     void appendRows(WindowId window, std::string_view control,
-                    const std::vector<TableRow>& rows) override;
+                    std::vector<TableRow> rows) override;
 
     void setClipboardText(std::string_view text) override;
     void endProgram() override;
@@ -80,6 +80,10 @@ private:
     EventSink m_sink;
     std::function<void()> m_exitRoutine;
     bool m_closing = false;
+    // The context of the runtime's connections to its windows: a window closed with
+    // destroyWindow is deleted later, possibly after the runtime itself, and its
+    // destroyed signal must not reach a runtime that is gone.
+    QObject m_connections;
 };
 
 // The Song-style face the layouts ask for ("宋体"/SimSun), falling back to the Song faces

@@ -14,6 +14,9 @@ namespace {
 QPoint g_lastPress;
 
 class PressTracker : public QObject {
+public:
+    using QObject::QObject;
+
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -24,14 +27,15 @@ protected:
     }
 };
 
+// One tracker per application, owned by it: it goes with the application, and an
+// application created after that one gets a tracker of its own.
 void trackPresses()
 {
-    static PressTracker* tracker = [] {
-        auto* created = new PressTracker;
-        qApp->installEventFilter(created);
-        return created;
-    }();
-    Q_UNUSED(tracker);
+    static QPointer<PressTracker> tracker;
+    if (!tracker) {
+        tracker = new PressTracker(qApp);
+        qApp->installEventFilter(tracker);
+    }
 }
 
 }  // namespace
