@@ -63,7 +63,6 @@ struct Options {
     int maxLength = 0;     // 0: no limit
     Border border = Border::Single;
     bool checked = false;
-    bool tabStop = false;
     const char* accessibleName = "";
 };
 

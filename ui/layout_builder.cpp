@@ -84,7 +84,8 @@ QWidget* createControl(const ControlRow& row, QWidget* parent)
         return label;
     }
     case Kind::EditBox: {
-        auto* edit = new rt::EditBox(parent, row.options.mode);
+        auto* edit = new rt::EditBox(parent, row.options.mode,
+                                     row.options.border == Border::ShallowSunken);
         edit->setFont(fontOf(style));
         paintFieldColours(edit, style);
         edit->setAlignment(alignmentOf(row.options.align, Qt::AlignRight) | Qt::AlignVCenter);
@@ -163,7 +164,6 @@ rt::TopWindow* buildWindow(const WindowLayout& layout, const rt::EventSink& sink
             container = window;
         QWidget* control = createControl(row, container);
         control->setGeometry(row.left, row.top, row.width, row.height);
-        control->setFocusPolicy(control->focusPolicy());
         if (*row.options.tag)
             control->setProperty("kalvonTag", QString::fromUtf8(row.options.tag));
         if (*row.options.accessibleName)

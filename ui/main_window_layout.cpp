@@ -39,7 +39,7 @@ constexpr ControlRow kMainControls[] = {
 //   name            kind           container   left  top  width height style          caption
     {"Verrant",      EditBox,       "",         32,   392, 160,  24,  Style::HiddenField,
      "这个是辅助的,运行时不可见",
-     {.align = Align::Left, .hidden = true, .border = Border::ShallowSunken, .tabStop = true}},
+     {.align = Align::Left, .hidden = true, .border = Border::ShallowSunken}},
     {"其它按钮",     PictureButton, "",         546,  330, 22,   22,  Style::B,      "",
      {.accessibleName = "参数"}},
     {"随机显示标签", Label,         "",         34,   365, 512,  22,  Style::G,
@@ -76,7 +76,7 @@ constexpr ControlRow kMainControls[] = {
     {"透明标签29",   Label,         "外形框1",  155,  12,  63,   16,  Style::L,      "个/根/块等", kLeft},
     {"扩展名2",      Label,         "外形框1",  -10,  36,  69,   21,  Style::L,      "长度:", kRight},
     {"参数2",        EditBox,       "外形框1",  62,   36,  88,   21,  Style::E,      "1",
-     {.mode = InputMode::Double, .tabStop = true, .accessibleName = "长度"}},
+     {.mode = InputMode::Double, .accessibleName = "长度"}},
     {"透明标签4",    Label,         "外形框1",  155,  41,  69,   16,  Style::L,      "米", kLeft},
 
     {"扩展名3",      Label,         "外形框4",  -10,  7,   69,   21,  Style::L,      "单位重量:", kRight},

@@ -82,11 +82,25 @@ void TransparentLabel::mouseDoubleClickEvent(QMouseEvent* event)
         raiseControlEvent(this, Event::DoubleClicked);
 }
 
-EditBox::EditBox(QWidget* parent, InputMode mode) : QLineEdit(parent), m_mode(mode)
+EditBox::EditBox(QWidget* parent, InputMode mode, bool sunkenBorder)
+    : QLineEdit(parent), m_mode(mode), m_sunkenBorder(sunkenBorder)
 {
     setReadOnly(mode == InputMode::ReadOnly);
+    setFrame(sunkenBorder);
     connect(this, &QLineEdit::textEdited, this,
             [this] { raiseControlEvent(this, Event::ContentChanged); });
+}
+
+// A single-line border: one flat line around the field, where a sunken one has the
+// desktop style's bevel.
+void EditBox::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_sunkenBorder)
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void EditBox::writeContent(const QString& text)

@@ -67,7 +67,7 @@ private:
 // text when the focus leaves.
 class EditBox : public QLineEdit {
 public:
-    EditBox(QWidget* parent, InputMode mode);
+    EditBox(QWidget* parent, InputMode mode, bool sunkenBorder);
     InputMode mode() const { return m_mode; }
     void writeContent(const QString& text);  // the program's write: raises ContentChanged
     // The stored selection that selection-start and selection-length writes combine with.
@@ -78,9 +78,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     InputMode m_mode;
+    bool m_sunkenBorder;
 };
 
 // The read-only multi-line box of the log window.
