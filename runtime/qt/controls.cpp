@@ -3,7 +3,6 @@
 #include "runtime/qt/gbk_qt.h"
 #include "runtime/qt/top_window.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QApplication>
