@@ -53,6 +53,16 @@ std::array<QPixmap, 3> facesOf(Faces faces)
             QPixmap(base + "pressed.gif")};
 }
 
+// One icon of each kind for the whole run. Qt caches an icon's pixmaps under that icon's
+// own key, so a fresh icon for every opening of the log window would fill the pixmap
+// cache with copies of the same picture, some 5 KB an opening.
+const QIcon& windowIcon(bool taskBar)
+{
+    static const QIcon program(QStringLiteral(":/assets/kalvon.png"));
+    static const QIcon log(QStringLiteral(":/assets/log_window.ico"));
+    return taskBar ? program : log;
+}
+
 void paintFieldColours(QWidget* widget, const StyleRow& style)
 {
     QPalette colours = widget->palette();
@@ -151,8 +161,7 @@ rt::TopWindow* buildWindow(const WindowLayout& layout, const rt::EventSink& sink
     flags |= layout.taskBar ? Qt::Window : Qt::Tool;
     window->setWindowFlags(flags);
     window->resize(layout.width, layout.height);
-    window->setWindowIcon(QIcon(layout.taskBar ? QStringLiteral(":/assets/kalvon.png")
-                                               : QStringLiteral(":/assets/log_window.ico")));
+    window->setWindowIcon(windowIcon(layout.taskBar));
 
     for (const ControlRow& row : layout.controls) {
         if (row.kind == Kind::Timer) {
