@@ -66,4 +66,15 @@ private:
     std::string_view m_rest;
 };
 
+// Whether the text holds what at a GBK character boundary (a byte of 0x80 or more starts a
+// two-byte character), the only places a reader may split it.
+inline bool holdsAtBoundary(std::string_view text, std::string_view what)
+{
+    for (std::size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1) {
+        if (text.compare(i, what.size(), what) == 0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace fuzz

@@ -5,19 +5,6 @@
 #include "fuzz_input.h"
 #include "runtime/split_text.h"
 
-namespace {
-
-bool holdsAtBoundary(std::string_view text, std::string_view what)
-{
-    for (std::size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1) {
-        if (text.compare(i, what.size(), what) == 0)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -26,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::check(kinds.size() <= rt::splitText(text, "\r\n").size(), "at most one kind a line");
     for (const std::string& kind : kinds) {
         fuzz::check(kind.find('\0') == std::string::npos, "no NUL in a kind", kind);
-        fuzz::check(!holdsAtBoundary(kind, "\r\n"), "no line end in a kind", kind);
-        fuzz::check(!holdsAtBoundary(kind, "//"), "no separator in a kind", kind);
+        fuzz::check(!fuzz::holdsAtBoundary(kind, "\r\n"), "no line end in a kind", kind);
+        fuzz::check(!fuzz::holdsAtBoundary(kind, "//"), "no separator in a kind", kind);
         fuzz::check(text.find(kind) != std::string_view::npos, "a kind is text of the file", kind);
     }
     return 0;

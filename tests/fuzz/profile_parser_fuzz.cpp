@@ -5,19 +5,6 @@
 #include "fuzz_input.h"
 #include "runtime/split_text.h"
 
-namespace {
-
-bool holdsAtBoundary(std::string_view text, std::string_view what)
-{
-    for (std::size_t i = 0; i < text.size(); i += static_cast<unsigned char>(text[i]) >= 0x80 ? 2 : 1) {
-        if (text.compare(i, what.size(), what) == 0)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view plaintext(reinterpret_cast<const char*>(data), size);
@@ -28,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::string line;
         for (const std::string& cell : row) {
             fuzz::check(cell.find('\0') == std::string::npos, "no NUL in a cell", cell);
-            fuzz::check(!holdsAtBoundary(cell, "\r\n"), "no line end in a cell", cell);
-            fuzz::check(!holdsAtBoundary(cell, "//"), "no separator in a cell", cell);
+            fuzz::check(!fuzz::holdsAtBoundary(cell, "\r\n"), "no line end in a cell", cell);
+            fuzz::check(!fuzz::holdsAtBoundary(cell, "//"), "no separator in a cell", cell);
             line += cell + "//";
         }
         line.resize(line.size() - 2);
